@@ -1,0 +1,13 @@
+#include "gui/graphic.h"
+
+void TGraphic::SetTransparent(bool value)
+{
+    if (value == FTransparent) return;
+    FTransparent = value;
+    Changed();
+}
+
+void TGraphic::Changed()
+{
+    if (OnChange) OnChange(this);
+}

@@ -85,6 +85,7 @@ TDescriptionValue TDescriptionParser::ParseValue()
         value.Integer = Next().Integer;
         return value;
     case tkIdentifier:
+        if (PeekWord("end") || PeekWord("object")) break;
         value.Kind = TDescriptionValue::vkIdentifier;
         value.Text = Next().Text;
         return value;

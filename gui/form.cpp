@@ -1,6 +1,7 @@
 #include "gui/form.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include "gui/application.h"
@@ -13,6 +14,8 @@ namespace {
 // Until the window manager has framed a window, a window's frame is taken
 // to be the one it gave the last window it framed.
 QMargins GKnownFrame;
+
+TRect AsRect(const QMargins& m) { return {m.left(), m.top(), m.right(), m.bottom()}; }
 
 QMargins FrameOf(const QWidget& window)
 {
@@ -145,6 +148,7 @@ void TForm::ApplyBoundsToHandle()
     auto* window = Window();
     if (window && !FTakingBounds && !(window->isVisible() && window->isMaximized())) {
         const QMargins frame = window->isVisible() ? FrameOf(*window) : GKnownFrame;
+        FAppliedFrame = AsRect(frame);
         window->move(Left(), Top());
         window->resize(std::max(1, Width() - frame.left() - frame.right()),
                        std::max(1, Height() - frame.top() - frame.bottom()));
@@ -171,7 +175,19 @@ void TForm::TakeBoundsFromWindow()
 {
     auto* window = Window();
     if (!window || !window->isVisible()) return;
-    if (const QMargins frame = FrameOf(*window); !frame.isNull()) GKnownFrame = frame;
+    const QMargins frame = FrameOf(*window);
+    if (!frame.isNull()) GKnownFrame = frame;
+    // The frame has become known: once Qt has finished showing the window,
+    // give it the outer bounds the program asked for.
+    if (AsRect(frame) != FAppliedFrame && !window->isMaximized() && !window->isMinimized()) {
+        FAppliedFrame = AsRect(frame);
+        const TRect wanted = BoundsRect();
+        QTimer::singleShot(0, window, [this, wanted] {
+            SetBounds(wanted.Left, wanted.Top, wanted.Width(), wanted.Height());
+            ApplyBoundsToHandle();
+        });
+        return;
+    }
     const QRect outer = window->frameGeometry();
     FTakingBounds = true;
     SetBounds(outer.x(), outer.y(), outer.width(), outer.height());

@@ -113,6 +113,7 @@ private:
     int FPixelsPerInch = 96;
     int FTextHeight = 13;
     bool FTakingBounds = false;
+    TRect FAppliedFrame;  // the frame widths the outer size was last applied with
     std::map<std::string, TFormHandler> FHandlers;
     std::map<std::string, TFieldSetter> FFields;
 };

@@ -109,7 +109,8 @@ void BoardPainter::paint()
     paintCounterTraces();
     paintDataBusTraces();
     paintBusTraces();
-    paintAddressJumperTraces();
+    paintGlueLogicTraces();
+    paintJumperTraces();
     paintEdgeConnector();
 
     paintOutlines();
@@ -129,6 +130,7 @@ void BoardPainter::paint()
 void BoardPainter::paintBoard()
 {
     const QPainterPath outline = boardOutline();
+    // The card lies a little above the background and casts a soft shadow.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 30));
     painter.drawPath(outline.translated(3, 4));
@@ -278,7 +280,6 @@ void BoardPainter::paintBusTraces()
         copper.trace({QPointF(innerPadX, y), QPointF(viaX, y)});
         copper.via({viaX, y});
     }
-    paintGlueLogicTraces();
     for (int pin = 5; pin < 10; ++pin) {
         const double y = dipPinY(Layout::addressComparatorCentre(), 10, pin);
         const double viaX = pin % 2 == 0 ? 496 : 486;
@@ -308,7 +309,7 @@ void BoardPainter::paintGlueLogicTraces()
 
 // The address jumpers feed the comparator: the traces leave from under the
 // block, step down one after another and fan out to its inputs.
-void BoardPainter::paintAddressJumperTraces()
+void BoardPainter::paintJumperTraces()
 {
     const QPointF block = baseAddressBlockCentre();
     const double blockBottom = block.y() + baseAddressLines.size() * Layout::jumperPitch / 2;
@@ -330,7 +331,7 @@ void BoardPainter::paintAddressJumperTraces()
 }
 
 // A wide ground run down the card's left edge between the mounting holes,
-// with the counter header's ground pins tied to it.
+// with the counter header's ground pin tied to it.
 void BoardPainter::paintPowerTraces()
 {
     const QPointF top = Layout::topMountingHole();
@@ -380,7 +381,7 @@ void BoardPainter::paintConnectorLabels()
 
     // Pin numbers at the ends of the long connectors.
     const TextStyle pinNumber{8, true, 0};
-    const double halfBox = (connectorPinsPerRow * Layout::pinPitch + 18) / 2;
+    const double halfBox = PartPainter::boxHeaderSize(connectorPinsPerRow, Layout::pinPitch).width() / 2;
     for (const QPointF centre : {secondConnectorCentre(), firstConnectorCentre()}) {
         const bool upperEdge = centre.y() < Layout::pictureSize.height() / 2;
         const double outerRowY = centre.y() + (upperEdge ? -1 : 1) * Layout::pinPitch / 2;
@@ -458,10 +459,9 @@ void BoardPainter::paintDesignators()
 
 void BoardPainter::paintOutlines()
 {
-    const double boxLength = connectorPinsPerRow * Layout::pinPitch + 18;
-    const double boxHeight = 2 * Layout::pinPitch + 16;
-    silk.outline(centredRect(secondConnectorCentre(), boxLength + 5, boxHeight + 5));
-    silk.outline(centredRect(firstConnectorCentre(), boxLength + 5, boxHeight + 5));
+    const QSizeF box = PartPainter::boxHeaderSize(connectorPinsPerRow, Layout::pinPitch);
+    silk.outline(centredRect(secondConnectorCentre(), box.width() + 5, box.height() + 5));
+    silk.outline(centredRect(firstConnectorCentre(), box.width() + 5, box.height() + 5));
     silk.outline(centredRect(counterHeaderCentre(), 2 * Layout::counterPitch + 5,
                              counterHeaderRows * Layout::counterPitch + 5));
     silk.outline(centredRect(baseAddressBlockCentre(), 2 * Layout::jumperPitch + 5,

@@ -26,7 +26,7 @@ private:
     void paintDataBusTraces();
     void paintBusTraces();
     void paintGlueLogicTraces();
-    void paintAddressJumperTraces();
+    void paintJumperTraces();
     void paintPowerTraces();
 
     void paintLogo();

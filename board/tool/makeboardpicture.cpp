@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QSaveFile>
+#include <QtGlobal>
 #include <QString>
 #include <cstdio>
 #include <optional>
@@ -32,6 +33,16 @@ const char* const usageText =
     "\n"
     "Draws the picture of the QK-7720 card and writes it as a JPEG file, or\n"
     "replaces the picture value inside the main window's description file.\n";
+
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// Headless machines often have no XDG_RUNTIME_DIR, and Qt says so on every
+// start; that note is noise from a build tool, so it alone is dropped.
+void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    qtDefaultHandler(type, context, message);
+}
 
 void reportError(const QString& message)
 {
@@ -124,6 +135,7 @@ int main(int argc, char* argv[])
 
     // Text drawing needs a Gui application, but the tool never opens a window.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
 

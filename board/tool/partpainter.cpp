@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -216,10 +215,14 @@ void PartPainter::jumperCap(QPointF centre, double pitch)
     painter.drawLine(grip.topLeft() + QPointF(1, 0), grip.topRight() - QPointF(1, 0));
 }
 
+// The shroud's end walls are thicker than its long walls, leaving room for latches.
+QSizeF PartPainter::boxHeaderSize(int pinsPerRow, double pitch) { return {pinsPerRow * pitch + 18, 2 * pitch + 16}; }
+
 void PartPainter::boxHeader(QPointF centre, int pinsPerRow, double pitch, bool keyInUpperWall)
 {
     const double wall = 4.5;
-    const QRectF box = centredRect(centre, pinsPerRow * pitch + 18, 2 * pitch + 16);
+    const QSizeF size = boxHeaderSize(pinsPerRow, pitch);
+    const QRectF box = centredRect(centre, size.width(), size.height());
     const QRectF cavity = box.adjusted(wall + 3, wall, -wall - 3, -wall);
     shadow(box, 1.5);
     painter.setPen(Qt::NoPen);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 class QColor;
@@ -35,6 +36,7 @@ public:
     // A shrouded two-row header lying horizontally; the polarising key is cut
     // into the upper or the lower long wall.
     void boxHeader(QPointF centre, int pinsPerRow, double pitch, bool keyInUpperWall);
+    static QSizeF boxHeaderSize(int pinsPerRow, double pitch);
 
     // A small-outline chip with gull-wing leads, lying horizontally, pin 1 at
     // the bottom left.

@@ -2,7 +2,6 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
-#include <Qt>
 
 class QPainter;
 

@@ -72,8 +72,8 @@ void RegisterControl()
                                                                      {"Constraints.MinHeight", &TSizeConstraints::MinHeight},
                                                                      {"Constraints.MaxWidth", &TSizeConstraints::MaxWidth},
                                                                      {"Constraints.MaxHeight", &TSizeConstraints::MaxHeight}};
-    for (const auto& [name, limit] : limits)
-        kind.Custom<TControl>(name, TPropertyType::Integer, [limit](TControl& c, const TPropertyValue& v) {
+    for (const auto& entry : limits)
+        kind.Custom<TControl>(entry.first, TPropertyType::Integer, [limit = entry.second](TControl& c, const TPropertyValue& v) {
             SetConstraint(c, limit, TComponentKind::CheckedInt(v.Integer));
         });
 }

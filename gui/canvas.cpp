@@ -9,14 +9,9 @@
 
 #include "gui/bitmap.h"
 #include "gui/graphic.h"
+#include "gui/qtcolor.h"
 
 namespace {
-
-QColor ToQColor(TColor color)
-{
-    const auto rgb = ColorToRGB(color);
-    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
 
 std::uint32_t ToPixel(TColor color)
 {

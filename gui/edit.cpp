@@ -5,17 +5,7 @@
 
 #include "gui/application.h"
 #include "gui/nativeeventfilter.h"
-
-namespace {
-
-QPalette PaletteWithBase(QPalette palette, TColor color)
-{
-    const auto rgb = ColorToRGB(color);
-    palette.setColor(QPalette::Base, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
-    return palette;
-}
-
-} // namespace
+#include "gui/qtcolor.h"
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner)
 {
@@ -30,7 +20,7 @@ QWidget* TEdit::CreateWindowHandle(QWidget* parentWidget)
     auto* edit = new QLineEdit(QString::fromStdString(FText), parentWidget);
     if (FMaxLength > 0) edit->setMaxLength(FMaxLength);
     edit->setReadOnly(FReadOnly);
-    edit->setPalette(PaletteWithBase(edit->palette(), Color()));
+    SetBaseColor(*edit, Color());
     edit->installEventFilter(new TNativeEventFilter(this, edit));
     QObject::connect(edit, &QLineEdit::textEdited, [this] { RunGuarded([this] { TakeTextFromWidget(); }); });
     return edit;
@@ -79,7 +69,7 @@ void TEdit::Changed()
 
 void TEdit::ColorChanged()
 {
-    if (auto* edit = LineEdit()) edit->setPalette(PaletteWithBase(edit->palette(), Color()));
+    if (auto* edit = LineEdit()) SetBaseColor(*edit, Color());
     TWinControl::ColorChanged();
 }
 

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "gui/nativeeventfilter.h"
+#include "gui/qtcolor.h"
 
 TMemo::TMemo(TComponent* owner) : TWinControl(owner)
 {
@@ -17,8 +18,14 @@ QWidget* TMemo::CreateWindowHandle(QWidget* parentWidget)
 {
     auto* box = new QPlainTextEdit(parentWidget);
     box->installEventFilter(new TNativeEventFilter(this, box));
-    box->setPlainText(QString::fromStdString(FLines.Text()).chopped(FLines.Count() > 0 ? 1 : 0));
     return box;
+}
+
+void TMemo::HandleCreated()
+{
+    ShowLines();
+    ApplyOptions();
+    SetBaseColor(*TextBox(), Color());
 }
 
 void TMemo::ShowLines()
@@ -62,11 +69,6 @@ void TMemo::ApplyOptions()
 
 void TMemo::ColorChanged()
 {
-    if (auto* box = TextBox()) {
-        auto palette = box->palette();
-        const auto rgb = ColorToRGB(Color());
-        palette.setColor(QPalette::Base, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
-        box->setPalette(palette);
-    }
+    if (auto* box = TextBox()) SetBaseColor(*box, Color());
     TWinControl::ColorChanged();
 }

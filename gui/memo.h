@@ -22,6 +22,7 @@ public:
 
 protected:
     QWidget* CreateWindowHandle(QWidget* parentWidget) override;
+    void HandleCreated() override;
     void ColorChanged() override;
 
 private:

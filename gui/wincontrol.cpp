@@ -8,14 +8,9 @@
 
 #include "gui/application.h"
 #include "gui/paintwidget.h"
+#include "gui/qtcolor.h"
 
 namespace {
-
-QColor ToQColor(TColor color)
-{
-    const auto rgb = ColorToRGB(color);
-    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
 
 TShiftState ShiftOf(const QMouseEvent& event)
 {

@@ -16,6 +16,16 @@ void GivePicture(TBoardImage& image, int width, int height)
     image.SetPicture(picture);
 }
 
+// A 100 x 80 image, not sized by its picture, with a picture of this size.
+TBoardImage* SmallImage(TForm& owner, int pictureWidth, int pictureHeight)
+{
+    auto* image = new TBoardImage(&owner);
+    image->SetAutoSize(false);
+    image->SetBounds(0, 0, 100, 80);
+    GivePicture(*image, pictureWidth, pictureHeight);
+    return image;
+}
+
 // A form of a given outer size holding one board image.
 struct TImageFixture {
     TForm form{nullptr};
@@ -55,10 +65,7 @@ TEST(BoardImage, PictureRectStretchesCentresOrKeepsTheCorner)
     for (const auto& c : kRects) {
         SCOPED_TRACE(c.what);
         TForm form(nullptr);
-        auto* image = new TBoardImage(&form);
-        image->SetAutoSize(false);
-        image->SetBounds(0, 0, 100, 80);
-        GivePicture(*image, c.pictureWidth, c.pictureHeight);
+        auto* image = SmallImage(form, c.pictureWidth, c.pictureHeight);
         image->SetStretch(c.stretch);
         image->SetCenter(c.center);
         EXPECT_EQ(image->PictureRect(), c.expected);
@@ -127,10 +134,7 @@ TEST(BoardImage, IsOpaqueOnlyWhileItsPictureCoversItWhole)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TForm form(nullptr);
-        auto* image = new TBoardImage(&form);
-        image->SetAutoSize(false);
-        image->SetBounds(0, 0, 100, 80);
-        GivePicture(*image, c.pictureWidth, c.pictureHeight);
+        auto* image = SmallImage(form, c.pictureWidth, c.pictureHeight);
         image->SetStretch(c.stretch);
         image->SetTransparent(c.transparent);
         EXPECT_EQ(image->Opaque(), c.opaque);

@@ -11,6 +11,7 @@
 #include <QDir>
 
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(UserEndsTheProgram, ExitRouteTest,
                          ::testing::Values(ExitRoute{"FileExitByKeyboard", fileExitByKeyboard},
                                            ExitRoute{"FileExitByMouse", fileExitByMouse},
                                            ExitRoute{"CloseThroughWindowManager", closeThroughWindowManager}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &route) { return std::string(route.param.name); });
 
 } // namespace
 } // namespace e2e

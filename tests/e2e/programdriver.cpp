@@ -87,7 +87,7 @@ WindowId ProgramDriver::waitForWindow(const QString &title, std::chrono::millise
         fail(QStringLiteral("%1 showed no window titled exactly \"%2\" within %3 ms; its visible windows: [%4]")
                  .arg(programPath_, title)
                  .arg(timeout.count())
-                 .arg(visibleWindowTitles().join(QStringLiteral(", "))) + "\nDEBUG tree:\n" + QString::fromLocal8Bit(commands_.run("xwininfo", {"-root", "-tree"}).standardOutput) + "\nwchan: " + QString::fromLocal8Bit(commands_.run("cat", {QStringLiteral("/proc/%1/wchan").arg(program_->pid())}).standardOutput) + "\nstack: " + QString::fromLocal8Bit(commands_.run("gdb", {"-p", QString::number(program_->pid()), "-batch", "-ex", "thread apply all bt"}, 60s).standardOutput));
+                 .arg(visibleWindowTitles().join(QStringLiteral(", "))));
     return *window;
 }
 

@@ -42,6 +42,7 @@ private:
     void startXServer();
     bool tryXServerOn(int displayNumber);
     bool isOurServerAccepting(int displayNumber) const;
+    void isolateUserDirectories();
     void startWindowManager();
     bool windowManagerAnswers() const;
     QString scratchPath(const QString &name) const;

@@ -46,11 +46,13 @@ std::vector<std::uint8_t> MakeJpeg(int width, int height, bool progressive)
 
 std::vector<std::uint8_t> PictureValue(const std::string& kind, const std::vector<std::uint8_t>& stream)
 {
-    std::vector<std::uint8_t> value{static_cast<std::uint8_t>(kind.size())};
-    value.insert(value.end(), kind.begin(), kind.end());
+    std::vector<std::uint8_t> value;
+    value.reserve(1 + kind.size() + 4 + stream.size());
+    value.push_back(static_cast<std::uint8_t>(kind.size()));
+    for (const char c : kind) value.push_back(static_cast<std::uint8_t>(c));
     const auto count = static_cast<std::uint32_t>(stream.size());
     for (int shift = 0; shift < 32; shift += 8) value.push_back(static_cast<std::uint8_t>(count >> shift));
-    value.insert(value.end(), stream.begin(), stream.end());
+    for (const auto byte : stream) value.push_back(byte);
     return value;
 }
 

@@ -18,6 +18,7 @@ int main(int argc, char** argv)
         // Without its main window the program has nothing to show.
         std::fprintf(stderr, "Settings: %s\n", error.what());
         application.HandleException(error);
+        application.ProcessMessages();
         return 1;
     }
     return application.Run();

@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <algorithm>
 
 #include "gui/form.h"
@@ -65,7 +66,14 @@ void TApplication::HandleException(const std::exception& error)
         OnException(this, error);
         return;
     }
-    QMessageBox::critical(nullptr, QStringLiteral("Setup"), QString::fromUtf8(error.what()));
+    // The error may come from inside a paint: show it once that is over,
+    // and only once while its box is up, so a failing paint cannot stack boxes.
+    const std::string text = error.what();
+    if (!FShownErrors.insert(text).second) return;
+    QTimer::singleShot(0, FQt.get(), [this, text] {
+        QMessageBox::critical(nullptr, QStringLiteral("Setup"), QString::fromStdString(text));
+        FShownErrors.erase(text);
+    });
 }
 
 void RunGuarded(const std::function<void()>& work)

@@ -2,6 +2,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "gui/component.h"
@@ -52,6 +54,7 @@ private:
     void Idle();
 
     std::unique_ptr<QApplication> FQt;
+    std::set<std::string> FShownErrors;  // errors whose message box is up or on its way
     std::vector<TForm*> FForms;
     TForm* FMainForm = nullptr;
     bool FTerminated = false;

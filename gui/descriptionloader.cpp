@@ -130,7 +130,7 @@ void TDescriptionLoader::Build(const TDescriptionRecord& root)
     ApplySettings(FForm, *kind, root);
     CreateChildren(root, FForm);
     ResolveDeferred();
-    FillFields();
+    FillFields(root.Line);
     for (auto* component : FCreated) component->Loaded();
     FForm.Loaded();
 }
@@ -229,14 +229,14 @@ void TDescriptionLoader::ResolveDeferred()
             Apply(*deferred.Component, *deferred.Property, *deferred.Setting, *deferred.Record);
 }
 
-void TDescriptionLoader::FillFields()
+void TDescriptionLoader::FillFields(int line)
 {
     for (const auto& [name, assign] : FForm.Fields()) {
         auto* component = FForm.FindComponent(name);
         if (!component)
-            throw TDescriptionError(1, name, "", "the window needs this component, and the description has none");
+            throw TDescriptionError(line, name, "", "the window needs this component, and the description has none");
         if (!assign(component))
-            throw TDescriptionError(1, name, "", "the window needs another kind than " + component->ClassName());
+            throw TDescriptionError(line, name, "", "the window needs another kind than " + component->ClassName());
     }
 }
 

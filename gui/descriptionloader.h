@@ -35,7 +35,8 @@ private:
     void Apply(TComponent& component, const TPropertyInfo& property, const TDescriptionSetting& setting,
                const TDescriptionRecord& record);
     void ResolveDeferred();
-    void FillFields();
+    // Fills the form's fields; errors name the line of the form's record.
+    void FillFields(int line);
     void Discard();
 
     TForm& FForm;

@@ -15,6 +15,10 @@ namespace {
 // to be the one it gave the last window it framed.
 QMargins GKnownFrame;
 
+// A menu bar's height in the default style, for sizes asked before the
+// window exists; afterwards the real bar is measured.
+constexpr int kMenuBarHeight = 20;
+
 TRect AsRect(const QMargins& m) { return {m.left(), m.top(), m.right(), m.bottom()}; }
 
 QMargins FrameOf(const QWidget& window)
@@ -77,8 +81,7 @@ int TForm::ClientWidth() const
 int TForm::ClientHeight() const
 {
     if (auto* window = Window()) return window->Client()->height();
-    const int menu = FMenu ? 20 : 0;
-    return std::max(0, Height() - GKnownFrame.top() - GKnownFrame.bottom() - menu);
+    return std::max(0, Height() - GKnownFrame.top() - GKnownFrame.bottom() - (FMenu ? kMenuBarHeight : 0));
 }
 
 void TForm::SetClientWidth(int value) { SetWidth(Width() - ClientWidth() + value); }

@@ -13,7 +13,8 @@ TMenuItem::~TMenuItem()
 {
     MarkDestroying();
     Unbuild();
-    while (!FItems.empty()) FItems.back()->FParent = nullptr, FItems.pop_back();
+    for (auto* item : FItems) item->FParent = nullptr;
+    FItems.clear();
     if (FParent) FParent->Remove(this);
 }
 

@@ -119,9 +119,12 @@ void TWinControl::InsertControl(TControl* control)
 {
     FControls.push_back(control);
     if (auto* child = dynamic_cast<TWinControl*>(control)) {
-        if (child->FHandle) {
-            if (FHandle) child->FHandle->setParent(ClientHandle()), child->FHandle->setVisible(child->Visible());
-            else child->DestroyHandle();
+        if (child->FHandle && FHandle) {
+            child->FHandle->setParent(ClientHandle());
+            child->ApplyBoundsToHandle();
+            child->FHandle->setVisible(child->Visible());
+        } else if (child->FHandle) {
+            child->DestroyHandle();
         } else if (FHandle && child->Visible()) {
             child->HandleNeeded();
         }
@@ -136,8 +139,12 @@ void TWinControl::RemoveControl(TControl* control)
     if (control == FCaptureControl) FCaptureControl = nullptr;
     if (control->Visible()) InvalidateArea(control->BoundsRect());
     std::erase(FControls, control);
-    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->FHandle && !Destroying())
-        child->FHandle->setParent(nullptr), child->FHandle->hide();
+    // A widget without parent would be a window of its own: keep it hidden
+    // until the control finds a new parent.
+    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->FHandle && !Destroying()) {
+        child->FHandle->hide();
+        child->FHandle->setParent(nullptr);
+    }
 }
 
 void TWinControl::MoveControl(TControl* control, int index)

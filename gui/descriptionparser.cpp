@@ -47,10 +47,12 @@ TDescriptionRecord TDescriptionParser::ParseRecord(int depth)
     record.Name = Expect(tkIdentifier, "a component name").Text;
     ExpectSymbol(':');
     record.Kind = Expect(tkIdentifier, "a component kind").Text;
+    FRecord = record.Name;
     while (!PeekWord("end")) {
         if (Peek().Kind == tkEnd) Fail(Peek().Line, "'" + record.Name + "' has no 'end'");
         if (PeekWord("object")) {
             record.Children.push_back(ParseRecord(depth + 1));
+            FRecord = record.Name;
             continue;
         }
         const auto first = Expect(tkIdentifier, "a property name or 'object'");
@@ -67,11 +69,13 @@ TDescriptionRecord TDescriptionParser::ParseRecord(int depth)
 
 TDescriptionSetting TDescriptionParser::ParseSetting(std::string property, int line)
 {
+    FProperty = property;
     ExpectSymbol('=');
     TDescriptionSetting setting;
     setting.Property = std::move(property);
     setting.Line = line;
     setting.Value = ParseValue();
+    FProperty.clear();
     return setting;
 }
 
@@ -192,7 +196,10 @@ bool TDescriptionParser::PeekWord(std::string_view word)
     return true;
 }
 
-void TDescriptionParser::Fail(int line, const std::string& problem) const { throw TDescriptionError(line, "", "", problem); }
+void TDescriptionParser::Fail(int line, const std::string& problem) const
+{
+    throw TDescriptionError(line, FRecord, FProperty, problem);
+}
 
 void TDescriptionParser::SkipBlanks()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 #include "gui/descriptionrecord.h"
@@ -54,4 +55,6 @@ private:
     int FLine = 1;
     TToken FPeeked;
     bool FHasPeeked = false;
+    std::string FRecord;    // the record and property being read, for errors
+    std::string FProperty;
 };

@@ -83,7 +83,7 @@ const TBadCase kBad[] = {
      "line 7, component 'Edit1', property 'OnChange': no handler named 'EditChanged'"},
     {"handler of another signature", "OnChange = EditChange", "OnChange = EditKey",
      "line 7, component 'Edit1', property 'OnChange': handler 'EditKey' does not take"},
-    {"bad hex", "Text = 'abc'", "Text = {0G}", "line 6: bad hex digit 'G'"},
+    {"bad hex", "Text = 'abc'", "Text = {0G}", "line 6, component 'Edit1', property 'Text': bad hex digit 'G'"},
     {"duplicate name", "Item1: TMenuItem", "Edit1: TMenuItem", "line 11, component 'Edit1': the name is already in use"},
     {"menu item outside a menu", "Menu1: TMainMenu", "Menu1: TLabel", "component 'Item1': a menu item must stand inside a menu"},
     {"root of another kind", "Form1: TLoaderTestForm", "Form1: TForm", "line 1, component 'Form1': the description is of a TForm"},

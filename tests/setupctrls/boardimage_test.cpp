@@ -158,6 +158,15 @@ TEST(BoardImage, AutoSizeTakesThePicturesSizeAndKeepsIt)
     EXPECT_EQ(f.image->Height(), 652);
 }
 
+TEST(BoardImage, AutoSizeWithoutAPictureKeepsTheRequestedSize)
+{
+    TImageFixture f(800, 800);
+    f.ShowAndPaint();
+    f.image->SetBounds(f.image->Left(), f.image->Top(), 300, 200);
+    EXPECT_EQ(f.image->Width(), 300) << "no picture, no size to keep: the image does not collapse";
+    EXPECT_EQ(f.image->Height(), 200);
+}
+
 TEST(BoardImage, SettersRunThePictureChangeOnlyForNewValues)
 {
     TForm form(nullptr);
